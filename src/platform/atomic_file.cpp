@@ -19,8 +19,11 @@ namespace {
 
 /** Closes the descriptor and, unless released, removes the temporary file it was written to. */
 class TemporaryFile {
-public:
-    TemporaryFile(int descriptor, std::filesystem::path path) : descriptor_(descriptor), path_(std::move(path)) {}
+  public:
+    TemporaryFile(int descriptor, std::filesystem::path path)
+        : descriptor_(descriptor), path_(std::move(path))
+    {
+    }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile()
@@ -42,7 +45,7 @@ public:
     }
     void release() { released_ = true; }
 
-private:
+  private:
     int descriptor_;
     std::filesystem::path path_;
     bool released_ = false;

@@ -13,16 +13,24 @@ constexpr std::uint64_t CoreHeaderSize = 12;
 constexpr std::uint64_t InfoHeaderSize = 40;
 constexpr std::uint64_t MaxPixels = std::uint64_t{64} << 20;
 constexpr std::uint32_t Uncompressed = 0;
+constexpr std::uint32_t RunLength8 = 1;
+constexpr std::uint32_t RunLength4 = 2;
 constexpr std::uint32_t BitFields = 3;
 constexpr std::uint32_t PixelsPerMetre = 2835; // 72 dpi
 
-[[noreturn]] void refuse(const std::string& reason) { throw FileError("Bitmap image is not valid: " + reason + "."); }
+[[noreturn]] void refuse(const std::string& reason)
+{
+    throw FileError("Bitmap image is not valid: " + reason + ".");
+}
 
-std::string number(std::uint64_t value) { return std::to_string(value); }
+std::string number(std::uint64_t value)
+{
+    return std::to_string(value);
+}
 
 /** Little-endian fields of the file; every read is checked against the file's length first. */
 class Fields {
-public:
+  public:
     explicit Fields(std::string_view bytes) : bytes_(bytes) {}
 
     std::uint64_t size() const { return bytes_.size(); }
@@ -39,7 +47,7 @@ public:
     }
     std::int32_t i32(std::uint64_t at) const { return static_cast<std::int32_t>(u32(at)); }
 
-private:
+  private:
     std::string_view bytes_;
 };
 
@@ -52,6 +60,8 @@ struct Layout {
     std::vector<Colour> palette;
     std::uint64_t pixelOffset = 0;
     std::uint64_t rowSize = 0;
+    bool runLength = false;
+    std::uint64_t runLengthEnd = 0; // end of the compressed pixel data
 };
 
 Colour colourOf(std::uint8_t blue, std::uint8_t green, std::uint8_t red)
@@ -59,13 +69,16 @@ Colour colourOf(std::uint8_t blue, std::uint8_t green, std::uint8_t red)
     return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 | static_cast<Colour>(blue) << 16;
 }
 
-bool isKnownInfoHeader(std::uint64_t size) { return size == 40 || size == 52 || size == 56 || size == 108 || size == 124; }
+bool isKnownInfoHeader(std::uint64_t size)
+{
+    return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+}
 
 Layout readLayout(const Fields& file)
 {
-    file.need(0, FileHeaderSize + 4, "file header");
-    if (file.u8(0) != 'B' || file.u8(1) != 'M')
+    if (file.size() < 2 || file.u8(0) != 'B' || file.u8(1) != 'M')
         refuse("the file does not start with \"BM\"");
+    file.need(0, FileHeaderSize + 4, "file header");
     Layout layout;
     layout.pixelOffset = file.u32(10);
     const std::uint64_t headerSize = file.u32(14);
@@ -103,33 +116,41 @@ Layout readLayout(const Fields& file)
         // Only the usual layout of 32-bit pixels (blue, green, red, unused byte) is read.
         const std::uint64_t masks = h + InfoHeaderSize;
         file.need(masks, 12, "colour masks");
-        if (file.u32(masks) != 0x00FF0000 || file.u32(masks + 4) != 0x0000FF00 || file.u32(masks + 8) != 0x000000FF)
+        if (file.u32(masks) != 0x00FF0000 || file.u32(masks + 4) != 0x0000FF00 ||
+            file.u32(masks + 8) != 0x000000FF)
             refuse("unsupported colour masks of a 32-bit picture");
         if (headerSize == InfoHeaderSize)
             paletteStart += 12;
+    } else if ((compression == RunLength8 && bits == 8) || (compression == RunLength4 && bits == 4)) {
+        layout.runLength = true;
     } else if (compression != Uncompressed) {
-        refuse("unsupported compression " + number(compression));
+        refuse("unsupported compression " + number(compression) + " for " +
+               number(static_cast<std::uint64_t>(bits)) + " bits per pixel");
     }
 
     if (layout.width <= 0)
         refuse("the width is " + std::to_string(layout.width));
     if (layout.height == 0)
         refuse("the height is 0");
+    if (layout.runLength && layout.height < 0)
+        refuse("a top-down picture cannot be run-length compressed");
     layout.topDown = layout.height < 0 && headerSize != CoreHeaderSize;
     if (layout.height < 0)
         layout.height = -layout.height;
-    const std::uint64_t pixels = static_cast<std::uint64_t>(layout.width) * static_cast<std::uint64_t>(layout.height);
+    const std::uint64_t pixels =
+        static_cast<std::uint64_t>(layout.width) * static_cast<std::uint64_t>(layout.height);
     if (pixels > MaxPixels)
-        refuse(number(static_cast<std::uint64_t>(layout.width)) + " x " + number(static_cast<std::uint64_t>(layout.height)) +
-               " pixels is more than the limit of " + number(MaxPixels) + " pixels");
+        refuse(number(static_cast<std::uint64_t>(layout.width)) + " x " +
+               number(static_cast<std::uint64_t>(layout.height)) + " pixels is more than the limit of " +
+               number(MaxPixels) + " pixels");
 
     if (bits <= 8) {
         const std::uint64_t maxColours = std::uint64_t{1} << bits;
         if (colourCount == 0)
             colourCount = maxColours;
         if (colourCount > maxColours)
-            refuse("a colour table of " + number(colourCount) + " entries for " + number(static_cast<std::uint64_t>(bits)) +
-                   " bits per pixel");
+            refuse("a colour table of " + number(colourCount) + " entries for " +
+                   number(static_cast<std::uint64_t>(bits)) + " bits per pixel");
         file.need(paletteStart, colourCount * paletteEntrySize, "colour table");
         if (paletteStart + colourCount * paletteEntrySize > layout.pixelOffset)
             refuse("the colour table overlaps the pixel data");
@@ -144,12 +165,104 @@ Layout readLayout(const Fields& file)
         refuse("the pixel data starts inside the headers");
     if (layout.pixelOffset > file.size())
         refuse("the pixel data starts at byte " + number(layout.pixelOffset) + ", past the end of the file");
+    if (layout.runLength) {
+        const std::uint64_t compressedSize = file.u32(h + 20);
+        if (compressedSize > file.size() - layout.pixelOffset)
+            refuse("the file holds " + number(file.size() - layout.pixelOffset) +
+                   " bytes of pixel data, the header claims " + number(compressedSize));
+        layout.runLengthEnd = compressedSize == 0 ? file.size() : layout.pixelOffset + compressedSize;
+        return layout;
+    }
     layout.rowSize = (static_cast<std::uint64_t>(layout.width) * bits + 31) / 32 * 4;
     const std::uint64_t needed = layout.rowSize * static_cast<std::uint64_t>(layout.height);
     if (needed > file.size() - layout.pixelOffset)
-        refuse("the file holds " + number(file.size() - layout.pixelOffset) + " bytes of pixel data, the picture needs " +
-               number(needed));
+        refuse("the file holds " + number(file.size() - layout.pixelOffset) +
+               " bytes of pixel data, the picture needs " + number(needed));
     return layout;
+}
+
+/** Puts palette indices into a raster row by row from the bottom, as the compressed data moves. */
+class RunLengthCursor {
+  public:
+    RunLengthCursor(Raster& raster, std::size_t paletteSize) : raster_(raster), paletteSize_(paletteSize) {}
+
+    bool finished() const { return row_ >= raster_.height(); }
+    void put(std::uint8_t index)
+    {
+        if (index >= paletteSize_)
+            refuse("a pixel uses colour " + number(index) + " of a colour table of " + number(paletteSize_) +
+                   " entries");
+        // Pixels past the end of a row are dropped.
+        if (x_ < raster_.width() && !finished())
+            raster_.setIndex(static_cast<int>(x_), static_cast<int>(raster_.height() - 1 - row_), index);
+        ++x_;
+    }
+    void endLine()
+    {
+        x_ = 0;
+        ++row_;
+    }
+    void move(unsigned right, unsigned up)
+    {
+        x_ += right;
+        row_ += up;
+    }
+
+  private:
+    Raster& raster_;
+    std::size_t paletteSize_;
+    std::int64_t x_ = 0;
+    std::int64_t row_ = 0;
+};
+
+/**
+ * Reads RLE8 or RLE4 pixel data: pairs of (count, colour) runs, and escapes for the end of a line, the
+ * end of the picture, a jump, and literal runs padded to two bytes. Pixels the data never reaches keep
+ * colour 0. Every command consumes input, so the work is bounded by the file's length.
+ */
+void readRunLength(const Fields& file, const Layout& layout, Raster& raster)
+{
+    const bool fourBits = layout.bitsPerPixel == 4;
+    std::uint64_t at = layout.pixelOffset;
+    const auto next = [&] {
+        if (at >= layout.runLengthEnd)
+            refuse("the compressed pixel data ends before the end of the picture");
+        return file.u8(at++);
+    };
+    RunLengthCursor cursor(raster, layout.palette.size());
+    while (!cursor.finished()) {
+        const unsigned count = next();
+        const std::uint8_t value = next();
+        if (count > 0) {
+            for (unsigned i = 0; i < count; ++i)
+                cursor.put(fourBits ? static_cast<std::uint8_t>(i % 2 == 0 ? value >> 4 : value & 0x0F)
+                                    : value);
+            continue;
+        }
+        if (value == 0) {
+            cursor.endLine();
+        } else if (value == 1) {
+            return;
+        } else if (value == 2) {
+            const unsigned right = next();
+            cursor.move(right, next());
+        } else {
+            std::uint8_t packed = 0;
+            for (unsigned i = 0; i < value; ++i) {
+                if (!fourBits) {
+                    cursor.put(next());
+                } else if (i % 2 == 0) {
+                    packed = next();
+                    cursor.put(static_cast<std::uint8_t>(packed >> 4));
+                } else {
+                    cursor.put(static_cast<std::uint8_t>(packed & 0x0F));
+                }
+            }
+            const unsigned bytesRead = fourBits ? (value + 1) / 2 : value;
+            if (bytesRead % 2 != 0)
+                next();
+        }
+    }
 }
 
 std::uint8_t paletteIndexAt(const Fields& file, std::uint64_t rowStart, int bits, std::int64_t x)
@@ -182,9 +295,14 @@ Raster decodeBitmap(std::string_view bytes)
     const int height = static_cast<int>(layout.height);
     const int bits = layout.bitsPerPixel;
     Raster raster(width, height, bits, layout.palette);
+    if (layout.runLength) {
+        readRunLength(file, layout, raster);
+        return raster;
+    }
     for (int fileRow = 0; fileRow < height; ++fileRow) {
         const int y = layout.topDown ? fileRow : height - 1 - fileRow;
-        const std::uint64_t rowStart = layout.pixelOffset + static_cast<std::uint64_t>(fileRow) * layout.rowSize;
+        const std::uint64_t rowStart =
+            layout.pixelOffset + static_cast<std::uint64_t>(fileRow) * layout.rowSize;
         for (int x = 0; x < width; ++x) {
             if (bits <= 8) {
                 const std::uint8_t index = paletteIndexAt(file, rowStart, bits, x);
@@ -272,4 +390,7 @@ Raster readBitmapFile(const FilePath& file)
     }
 }
 
-void writeBitmapFile(const FilePath& file, const Raster& raster) { replaceFileWhole(file, encodeBitmap(raster)); }
+void writeBitmapFile(const FilePath& file, const Raster& raster)
+{
+    replaceFileWhole(file, encodeBitmap(raster));
+}

@@ -8,8 +8,8 @@
 
 /**
  * @brief Decodes a BMP file's bytes: uncompressed 1, 4, 8, 24 and 32 bits per pixel, bottom-up and
- * top-down. Throws FileError with a clear message for anything truncated, malformed or absurd, before
- * allocating or reading out of bounds.
+ * top-down, and run-length compressed 4 and 8 bits per pixel. Throws FileError with a clear message
+ * for anything truncated, malformed or absurd, before allocating or reading out of bounds.
  */
 Raster decodeBitmap(std::string_view bytes);
 

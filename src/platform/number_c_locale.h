@@ -13,12 +13,12 @@ locale_t cLocale();
  * which has no variant taking a locale handle; the thread's previous locale comes back afterwards.
  */
 class CLocaleScope {
-public:
+  public:
     CLocaleScope();
     ~CLocaleScope();
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
+  private:
     locale_t previous_;
 };

@@ -58,21 +58,38 @@ std::optional<Scaled> scale(std::uint64_t mantissa, int exponent, int decimalShi
 {
     if (decimalShift >= 0) {
         // mantissa × 10^decimalShift / 2^-exponent
-        if (decimalShift > 19 || exponent > 0) {
+        if (decimalShift >= static_cast<int>(powersOfTen.size()) || exponent > 0) {
             return std::nullopt;
         }
-        const UInt128 numerator = UInt128{mantissa} * powersOfTen[decimalShift];
         const int shift = -exponent;
-        if (shift == 0) {
-            return Scaled{numerator, false};
+        const UInt128 power = powersOfTen[decimalShift];
+        if ((power >> 64) == 0) {
+            const UInt128 numerator = UInt128{mantissa} * static_cast<std::uint64_t>(power);
+            if (shift == 0) {
+                return Scaled{numerator, false};
+            }
+            if (shift >= 128) {
+                return std::nullopt;
+            }
+            const UInt128 truncated = numerator >> shift;
+            const UInt128 rest = numerator - (truncated << shift);
+            const UInt128 half = UInt128{1} << (shift - 1);
+            return Scaled{truncated, rest > half || (rest == half && (truncated & 1) != 0)};
         }
-        if (shift >= 128) {
+        // A power beyond 64 bits (small values): the numerator takes 192 bits, high × 2^64 + low.
+        const int highShift = shift - 64;
+        if (highShift < 1 || highShift >= 128) {
             return std::nullopt;
         }
-        const UInt128 truncated = numerator >> shift;
-        const UInt128 rest = numerator - (truncated << shift);
-        const UInt128 half = UInt128{1} << (shift - 1);
-        return Scaled{truncated, rest > half || (rest == half && (truncated & 1) != 0)};
+        const UInt128 lowProduct = UInt128{mantissa} * static_cast<std::uint64_t>(power);
+        const UInt128 high = UInt128{mantissa} * static_cast<std::uint64_t>(power >> 64) + (lowProduct >> 64);
+        const bool lowBitsSet = static_cast<std::uint64_t>(lowProduct) != 0;
+        const UInt128 truncated = high >> highShift;
+        const UInt128 restHigh = high - (truncated << highShift);
+        const UInt128 halfHigh = UInt128{1} << (highShift - 1);
+        const bool aboveHalf = restHigh > halfHigh || (restHigh == halfHigh && lowBitsSet);
+        const bool atHalf = restHigh == halfHigh && !lowBitsSet;
+        return Scaled{truncated, aboveHalf || (atHalf && (truncated & 1) != 0)};
     }
     // mantissa × 2^exponent / 10^-decimalShift
     if (-decimalShift >= static_cast<int>(powersOfTen.size())) {
@@ -81,7 +98,7 @@ std::optional<Scaled> scale(std::uint64_t mantissa, int exponent, int decimalShi
     UInt128 numerator = mantissa;
     UInt128 denominator = powersOfTen[-decimalShift];
     if (exponent >= 0) {
-        if (exponent > 63) {
+        if (exponent > 64) {
             return std::nullopt;
         }
         numerator <<= exponent;
@@ -109,8 +126,9 @@ std::optional<DecimalDigits> decimalDigitsFast(Extended value, int count)
     if (binaryExponent < -200 || binaryExponent > 200) {
         return std::nullopt;
     }
-    // floor(binaryExponent × log10 2), exact in this range; the decimal exponent is this or one more.
-    int exponent = (binaryExponent * 78913) >> 18;
+    // floor((binaryExponent + 1) × log10 2), exact in this range; the decimal exponent is this or one
+    // less. Trying the larger first keeps values just above a power of ten within the 128-bit range.
+    int exponent = ((binaryExponent + 1) * 78913) >> 18;
     const UInt128 lowest = powersOfTen[count - 1];
     const UInt128 beyond = powersOfTen[count];
     for (int attempt = 0; attempt < 2; ++attempt) {

@@ -6,8 +6,8 @@
 #include <optional>
 
 /**
- * @brief A positive value rounded to `count` significant decimal digits: `digits` × 10^(exponent − count + 1),
- * with 10^(count − 1) <= digits < 10^count, so `exponent` is the decimal exponent of the first digit.
+ * @brief A positive value rounded to `count` significant decimal digits: `digits` × 10^(exponent − count +
+ * 1), with 10^(count − 1) <= digits < 10^count, so `exponent` is the decimal exponent of the first digit.
  */
 struct DecimalDigits {
     std::uint64_t digits;

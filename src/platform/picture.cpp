@@ -132,7 +132,8 @@ void Picture::textOut(int x, int y, std::string_view text)
     using default_font::CellHeight;
     using default_font::CellWidth;
     const int top = std::max(y, 0);
-    const int bottom = static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + CellHeight, raster_.height()));
+    const int bottom =
+        static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + CellHeight, raster_.height()));
     if (top >= bottom)
         return;
     std::size_t first = 0;
@@ -161,4 +162,7 @@ int Picture::textWidth(std::string_view text)
     return static_cast<int>(std::min(text.size(), limit)) * default_font::CellWidth;
 }
 
-int Picture::textHeight() { return default_font::CellHeight; }
+int Picture::textHeight()
+{
+    return default_font::CellHeight;
+}

@@ -5,7 +5,10 @@
 
 namespace {
 
-bool isPaletteDepth(int bitsPerPixel) { return bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8; }
+bool isPaletteDepth(int bitsPerPixel)
+{
+    return bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8;
+}
 
 int channelDifference(Colour a, Colour b, int shift)
 {
@@ -53,8 +56,8 @@ Raster::Raster(int width, int height, int bitsPerPixel, std::vector<Colour> pale
     : width_(width), height_(height), bitsPerPixel_(bitsPerPixel), palette_(std::move(palette))
 {
     if (width < 1 || height < 1)
-        throw std::invalid_argument("Raster size must be at least 1 x 1, not " + std::to_string(width) + " x " +
-                                    std::to_string(height));
+        throw std::invalid_argument("Raster size must be at least 1 x 1, not " + std::to_string(width) +
+                                    " x " + std::to_string(height));
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (isPaletteDepth(bitsPerPixel)) {
         if (palette_.empty() || palette_.size() > (std::size_t{1} << bitsPerPixel))
@@ -68,7 +71,8 @@ Raster::Raster(int width, int height, int bitsPerPixel, std::vector<Colour> pale
             throw std::invalid_argument("A " + std::to_string(bitsPerPixel) + "-bit raster has no palette");
         colours_.assign(count, colours::Black);
     } else {
-        throw std::invalid_argument("Unsupported colour depth: " + std::to_string(bitsPerPixel) + " bits per pixel");
+        throw std::invalid_argument("Unsupported colour depth: " + std::to_string(bitsPerPixel) +
+                                    " bits per pixel");
     }
 }
 
@@ -89,4 +93,7 @@ void Raster::setPixel(int x, int y, Colour colour)
         colours_[at] = colour & 0xFFFFFF;
 }
 
-std::uint8_t Raster::nearestIndex(Colour colour) const { return nearestPaletteIndex(palette_, colour); }
+std::uint8_t Raster::nearestIndex(Colour colour) const
+{
+    return nearestPaletteIndex(palette_, colour);
+}

@@ -8,7 +8,7 @@
 
 /** A fresh, empty folder for one test, removed with everything in it when the test ends. */
 class TempFolder {
-public:
+  public:
     TempFolder()
     {
         static std::atomic<int> counter{0};
@@ -28,6 +28,6 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };

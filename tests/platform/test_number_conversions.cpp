@@ -61,28 +61,27 @@ TEST_P(StrToFloatAccepts, GivesTheCorrectlyRoundedValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, StrToFloatAccepts,
-    testing::Values(AcceptedFloat{"1.5", '.', 1.5L}, AcceptedFloat{"1,5", ',', 1.5L},
-                    AcceptedFloat{"0,1", ',', 0.1L}, // the extended nearest to 0.1, not the double
-                    AcceptedFloat{"4012,7", ',', 4012.7L}, AcceptedFloat{"007", ',', 7.0L},
-                    AcceptedFloat{"+7", '.', 7.0L}, AcceptedFloat{"-2,5", ',', -2.5L},
-                    AcceptedFloat{"-0", ',', -0.0L}, AcceptedFloat{",5", ',', 0.5L},
-                    AcceptedFloat{"5,", ',', 5.0L}, AcceptedFloat{"  12  ", ',', 12.0L},
-                    AcceptedFloat{" -2.5e3 ", '.', -2500.0L}, AcceptedFloat{"1E5", ',', 1e5L},
-                    AcceptedFloat{"1e+05", ',', 1e5L}, AcceptedFloat{"1,5e-3", ',', 1.5e-3L},
-                    AcceptedFloat{"2E0", ',', 2.0L}, AcceptedFloat{"0,0459999989718199", ',', 0.0459999989718199L},
-                    AcceptedFloat{"1e4932", ',', 1e4932L},
-                    AcceptedFloat{"1,18973149535723176502e4932", ',', largestExtended},
-                    // below the extended range: rounded to a denormal or to zero, not refused
-                    AcceptedFloat{"1e-4950", ',', 1e-4950L}, AcceptedFloat{"3,6e-4951", ',', smallestDenormal},
-                    AcceptedFloat{"1e-5000", ',', 0.0L}, AcceptedFloat{"-1e-5000", ',', -0.0L},
-                    // 1 + 2^-64 lies halfway between 1 and the next extended: ties to even gives 1, and
-                    // anything above the tie gives the next extended
-                    AcceptedFloat{"1.0000000000000000000542101086242752217003726400434970855712890625", '.',
-                                  1.0L},
-                    AcceptedFloat{"1.00000000000000000005421010862427522170037264004349708557128906250001",
-                                  '.', 1.0L + std::numeric_limits<Extended>::epsilon()},
-                    AcceptedFloat{"0,000000000000000000000000000000000000000000000000000000001e57", ',', 1.0L},
-                    AcceptedFloat{"1e0000000000000000000000000000000000000001", ',', 10.0L}));
+    testing::Values(
+        AcceptedFloat{"1.5", '.', 1.5L}, AcceptedFloat{"1,5", ',', 1.5L},
+        AcceptedFloat{"0,1", ',', 0.1L}, // the extended nearest to 0.1, not the double
+        AcceptedFloat{"4012,7", ',', 4012.7L}, AcceptedFloat{"007", ',', 7.0L},
+        AcceptedFloat{"+7", '.', 7.0L}, AcceptedFloat{"-2,5", ',', -2.5L}, AcceptedFloat{"-0", ',', -0.0L},
+        AcceptedFloat{",5", ',', 0.5L}, AcceptedFloat{"5,", ',', 5.0L}, AcceptedFloat{"  12  ", ',', 12.0L},
+        AcceptedFloat{" -2.5e3 ", '.', -2500.0L}, AcceptedFloat{"1E5", ',', 1e5L},
+        AcceptedFloat{"1e+05", ',', 1e5L}, AcceptedFloat{"1,5e-3", ',', 1.5e-3L},
+        AcceptedFloat{"2E0", ',', 2.0L}, AcceptedFloat{"0,0459999989718199", ',', 0.0459999989718199L},
+        AcceptedFloat{"1e4932", ',', 1e4932L},
+        AcceptedFloat{"1,18973149535723176502e4932", ',', largestExtended},
+        // below the extended range: rounded to a denormal or to zero, not refused
+        AcceptedFloat{"1e-4950", ',', 1e-4950L}, AcceptedFloat{"3,6e-4951", ',', smallestDenormal},
+        AcceptedFloat{"1e-5000", ',', 0.0L}, AcceptedFloat{"-1e-5000", ',', -0.0L},
+        // 1 + 2^-64 lies halfway between 1 and the next extended: ties to even gives 1, and
+        // anything above the tie gives the next extended
+        AcceptedFloat{"1.0000000000000000000542101086242752217003726400434970855712890625", '.', 1.0L},
+        AcceptedFloat{"1.00000000000000000005421010862427522170037264004349708557128906250001", '.',
+                      1.0L + std::numeric_limits<Extended>::epsilon()},
+        AcceptedFloat{"0,000000000000000000000000000000000000000000000000000000001e57", ',', 1.0L},
+        AcceptedFloat{"1e0000000000000000000000000000000000000001", ',', 10.0L}));
 
 struct RefusedText {
     const char* text;
@@ -195,12 +194,13 @@ INSTANTIATE_TEST_SUITE_P(
     Values, FloatToStrFormats,
     testing::Values(
         Formatted{0.0L, "0", "0"}, Formatted{-0.0L, "0", "0"}, Formatted{4010.0L, "4010", "4010"},
-        Formatted{-4010.0L, "-4010", "-4010"}, Formatted{1.5L, "1,5", "1.5"}, Formatted{-2.25L, "-2,25", "-2.25"},
-        Formatted{0.1L, "0,1", "0.1"}, Formatted{1e10L, "10000000000", "10000000000"},
+        Formatted{-4010.0L, "-4010", "-4010"}, Formatted{1.5L, "1,5", "1.5"},
+        Formatted{-2.25L, "-2,25", "-2.25"}, Formatted{0.1L, "0,1", "0.1"},
+        Formatted{1e10L, "10000000000", "10000000000"},
         // switch-over to the exponent form at the small end
         Formatted{0.0001L, "0,0001", "0.0001"}, Formatted{-0.0001L, "-0,0001", "-0.0001"},
-        Formatted{0.0000999999999999999L, "0,0001", "0.0001"}, // rounds up into fixed notation
-        Formatted{0.0000999999999999L, "9,99999999999999E-5", "9.99999999999999E-5"},
+        Formatted{0.0000999999999999999L, "9,99999999999999E-5", "9.99999999999999E-5"},
+        Formatted{0.00009999999999999999L, "0,0001", "0.0001"}, // rounds up into fixed notation
         Formatted{0.00001L, "1E-5", "1E-5"}, Formatted{-2.5e-7L, "-2,5E-7", "-2.5E-7"},
         Formatted{0.000123456789012345678L, "0,000123456789012346", "0.000123456789012346"},
         // switch-over at the large end
@@ -260,14 +260,17 @@ void expectFastMatchesExact(Extended value, int count)
 {
     if (const std::optional<DecimalDigits> fast = decimalDigitsFast(value, count)) {
         const DecimalDigits exact = decimalDigitsExact(value, count);
-        ASSERT_EQ(fast->digits, exact.digits) << "count " << count << ", value " << static_cast<double>(value);
-        ASSERT_EQ(fast->exponent, exact.exponent) << "count " << count << ", value " << static_cast<double>(value);
+        ASSERT_EQ(fast->digits, exact.digits)
+            << "count " << count << ", value " << static_cast<double>(value);
+        ASSERT_EQ(fast->exponent, exact.exponent)
+            << "count " << count << ", value " << static_cast<double>(value);
     }
 }
 
 TEST(DecimalDigits, FastAnswersForEveryEverydayMagnitude)
 {
-    for (const Extended value : {1e-5L, 0.046L, 0.5L, 1.0L, 2.0L, 4000.5L, 7023.1L, 1e15L, 1e30L}) {
+    for (const Extended value :
+         {1e-24L, 1.5e-15L, 1e-5L, 0.046L, 0.5L, 1.0L, 2.0L, 4000.5L, 7023.1L, 1e15L, 1e38L}) {
         EXPECT_TRUE(decimalDigitsFast(value, 15).has_value()) << static_cast<double>(value);
     }
 }
@@ -276,21 +279,23 @@ TEST(DecimalDigits, FastMatchesExactOnRandomValuesOfAllMagnitudes)
 {
     std::mt19937_64 random(7);
     std::uniform_int_distribution<int> anyExponent(1, 32766);
-    std::uniform_int_distribution<int> everydayExponent(16383 - 70, 16383 + 130);
+    // 2^-79 to 2^128: about 1.7e-24 to 3.4e38, where the fast path answers for 15 digits
+    std::uniform_int_distribution<int> everydayExponent(16383 - 79, 16383 + 127);
     std::uniform_int_distribution<int> anyCount(1, maxDecimalDigits);
-    int fastAnswers = 0;
     for (int i = 0; i < 300000; ++i) {
         const std::uint64_t mantissa = random() | (std::uint64_t{1} << 63);
-        const int biasedExponent = i % 4 == 0 ? anyExponent(random) : everydayExponent(random);
-        const Extended value = makeExtended(mantissa, biasedExponent, false);
+        const bool everyday = i % 4 != 0;
+        const Extended value =
+            makeExtended(mantissa, everyday ? everydayExponent(random) : anyExponent(random), false);
         const int count = i % 2 == 0 ? 15 : anyCount(random);
-        fastAnswers += decimalDigitsFast(value, count).has_value() ? 1 : 0;
+        if (everyday && count == 15) {
+            ASSERT_TRUE(decimalDigitsFast(value, count).has_value()) << static_cast<double>(value);
+        }
         expectFastMatchesExact(value, count);
         if (HasFatalFailure()) {
             return;
         }
     }
-    EXPECT_GT(fastAnswers, 200000) << "the comparison must mostly run on values the fast path handles";
 }
 
 // Values lying exactly halfway between two 15-digit numbers: T + 1/2 times a power of ten.
@@ -380,28 +385,29 @@ TEST_P(RoundToSignificantDigits, GivesTheNearestExtendedToTheRoundedDecimal)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundToSignificantDigits,
-    testing::Values(Rounding{0.046000000123L, 7, 0.046L}, Rounding{0.0459999989718199L, 7, 0.046L},
-                    Rounding{-0.0459999989718199L, 7, -0.046L}, Rounding{0.0709999978542328L, 7, 0.071L},
-                    Rounding{4000.0L, 7, 4000.0L}, Rounding{123456789.0L, 7, 123456800.0L},
-                    Rounding{1.23456749e-20L, 7, 1.234567e-20L}, Rounding{9.9999996L, 7, 10.0L},
-                    // exact ties go to the even digit
-                    Rounding{1234567.5L, 7, 1234568.0L}, Rounding{1234568.5L, 7, 1234568.0L},
-                    Rounding{0.0L, 7, 0.0L}, Rounding{0.3L, 15, 0.3L}, Rounding{0.123456789L, 1, 0.1L},
-                    Rounding{0.123456789L, 0, 0.1L}, Rounding{0.1L, 30, 0.1L},
-                    Rounding{std::numeric_limits<Extended>::infinity(), 7,
-                             std::numeric_limits<Extended>::infinity()},
-                    Rounding{std::numeric_limits<Extended>::quiet_NaN(), 7,
-                             std::numeric_limits<Extended>::quiet_NaN()}));
+    testing::Values(
+        Rounding{0.046000000123L, 7, 0.046L}, Rounding{0.0459999989718199L, 7, 0.046L},
+        Rounding{-0.0459999989718199L, 7, -0.046L}, Rounding{0.0709999978542328L, 7, 0.071L},
+        Rounding{4000.0L, 7, 4000.0L}, Rounding{123456789.0L, 7, 123456800.0L},
+        Rounding{1.23456749e-20L, 7, 1.234567e-20L}, Rounding{9.9999996L, 7, 10.0L},
+        // exact ties go to the even digit
+        Rounding{1234567.5L, 7, 1234568.0L}, Rounding{1234568.5L, 7, 1234568.0L}, Rounding{0.0L, 7, 0.0L},
+        Rounding{0.3L, 15, 0.3L}, Rounding{0.123456789L, 1, 0.1L}, Rounding{0.123456789L, 0, 0.1L},
+        Rounding{0.1L, 30, 0.1L},
+        Rounding{std::numeric_limits<Extended>::infinity(), 7, std::numeric_limits<Extended>::infinity()},
+        Rounding{std::numeric_limits<Extended>::quiet_NaN(), 7, std::numeric_limits<Extended>::quiet_NaN()}));
 
 // ---------------------------------------------------------------------------------------------------
 // Independence from the C library's locale (which the window toolkit sets from the user's settings)
 
 class UnderACommaLocale : public testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"}) {
-            if (std::setlocale(LC_ALL, name) != nullptr && std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
+        for (const char* name :
+             {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr &&
+                std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
                 return;
             }
         }

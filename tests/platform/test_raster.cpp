@@ -56,7 +56,8 @@ TEST(Raster, PaletteColourIsTheNearestEntry)
         Raster raster = Raster::blank16Colour(4, 3);
         raster.setPixel(2, 1, c.colour);
         EXPECT_EQ(raster.index(2, 1), c.expectedIndex) << c.what;
-        EXPECT_EQ(raster.pixel(2, 1), standard16Palette()[static_cast<std::size_t>(c.expectedIndex)]) << c.what;
+        EXPECT_EQ(raster.pixel(2, 1), standard16Palette()[static_cast<std::size_t>(c.expectedIndex)])
+            << c.what;
     }
 }
 
@@ -115,7 +116,8 @@ TEST(Raster, RefusesImpossibleShapes)
         {"palette on a 24-bit raster", 5, 5, 24, 2},
     };
     for (const auto& c : cases)
-        EXPECT_THROW(Raster(c.width, c.height, c.bits, std::vector<Colour>(c.paletteSize)), std::invalid_argument)
+        EXPECT_THROW(Raster(c.width, c.height, c.bits, std::vector<Colour>(c.paletteSize)),
+                     std::invalid_argument)
             << c.what;
 }
 

@@ -1,0 +1,30 @@
+// specdesk: the window program. Start-up processing of the command line runs before the window is
+// first shown; the event loop runs until the main window closes.
+#include "gui/main_window.h"
+#include "gui/qt_ui_services.h"
+
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    // The program's command line, taken before Qt sees it: Qt removes the options it knows
+    // (-style, -platform, -reverse, ...) from argv and acts on them.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("specdesk"));
+
+    const DriveMapping drive = DriveMapping::fromEnvironment();
+    QtUiServices ui(drive);
+    const auto app = makeApp(ui, drive);
+    MainWindow window(*app, ui);
+
+    window.start(arguments);
+    if (ui.closeRequested())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}
