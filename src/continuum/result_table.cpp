@@ -7,7 +7,7 @@
 
 std::string formatResultTable(const SpectrumArray& x, const SpectrumArray& y, int count, char separator)
 {
-    // Two numbers of at most 22 characters, four blanks and CR LF per line.
+    // Two numbers of at most 23 characters, four blanks and CR LF: about 50 bytes a line.
     std::string text;
     text.reserve(static_cast<std::size_t>(count > 0 ? count : 0) * 50);
     for (int i = 0; i < count; ++i) {

@@ -44,10 +44,9 @@ TEST(FlatContinuum, DividesOrSubtractsTheLevel)
         TestApp t(TempDrive::Layout::Installed, ',');
         if (c.subtract)
             t.controls.selectRadio(t.controls.RadioButton1);
-        t.state.LastPickY = 2;
         setSpectrum(t.state, {{10, 3}, {20, 1}});
         setPicks(t.state, {{1, 5}, {2, 6}});
-        t.state.LastPickY = 2;
+        t.state.LastPickY = 2; // the level, not the last held pick
         markOutputs(t.state, -9);
         t.run(Button21Click);
         EXPECT_EQ(t.takeSeen(), std::vector<std::string>{"message: LOADED LEFT TABLE"});

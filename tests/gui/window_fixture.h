@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <filesystem>
 #include <functional>

@@ -67,6 +67,8 @@ const Example examples[] = {
     {Axis::X, 120, 35000, 4, 2, "0", "35000", "3500", "35000"},
     {Axis::Y, -0.2L, 0.7L, -1, NoDecade, "0", "0,700000984353758", "0,071", "0,71"},
     {Axis::X, 4861.3L, 4861.3L, 3, 3, "4860", "4870", "10", "4960"},
+    // Its millionth as a double lies below 1E-6: max / t is just above 3500, a double is not.
+    {Axis::X, 0.0031L, 0.0035L, -3, -3, "0,0031", "0,0035", "4,99999987368938E-5", "0,00359999998736894"},
 };
 
 TEST(RangeAxis, ProposesStartCeilingAndStepFromTheDecades)
