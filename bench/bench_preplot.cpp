@@ -23,12 +23,15 @@ std::string tableLine(int i)
     char text[64];
     char* out = std::to_chars(text, text + 24, 4000.0 + i * 0.1, std::chars_format::fixed, 1).ptr;
     out = std::fill_n(out, 4, ' ');
-    out = std::to_chars(out, text + sizeof text, 1.0 + 0.25 * std::sin(i / 97.0), std::chars_format::fixed, 9).ptr;
+    out = std::to_chars(out, text + sizeof text, 1.0 + 0.25 * std::sin(i / 97.0), std::chars_format::fixed, 9)
+              .ptr;
     return std::string(text, out);
 }
 
 struct BenchApp {
-    BenchApp() : ui([](const std::string&) {}, DriveMapping("/nonexistent")), app(makeApp(ui, DriveMapping("/nonexistent"), '.'))
+    BenchApp()
+        : ui([](const std::string&) {}, DriveMapping("/nonexistent")),
+          app(makeApp(ui, DriveMapping("/nonexistent"), '.'))
     {
         TableText& table = app->controls.Memo1.lines;
         table.clear();

@@ -34,8 +34,8 @@ void startpart(App& app, const std::vector<std::string>& arguments)
     // it, which would name some other file.
     app.state.CommandLinePath += arguments.front();
     openTableFile(app, app.path(app.state.CommandLinePath));
-    Button1Click(app); // reads and ranges the table, then offers "STORE"
-    DrawPlot(app);
+    if (preplotAndOfferStore(app))
+        DrawPlot(app);
 }
 
 void FileNew1Execute(App& app)

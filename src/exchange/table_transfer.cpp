@@ -60,8 +60,8 @@ void Button22Click(App& app)
     app.state.CalibratorMode = 0;
     app.controls.Memo1.lines.loadFromFile(app.path(OriginalFile));
     app.controls.Button10.visible = false;
-    Button1Click(app); // reads and ranges the table, then offers "STORE" again
-    DrawPlot(app);
+    if (preplotAndOfferStore(app))
+        DrawPlot(app);
 }
 
 void BitBtn1Click(App& app)

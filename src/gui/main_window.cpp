@@ -24,19 +24,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-namespace {
-
-QString qtext(std::string_view text)
-{
-    return fromControlBytes(text);
-}
-
-} // namespace
-
 MainWindow::MainWindow(App& app, QtUiServices& ui) : app_(app)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(QStringLiteral("SDI Application"));
+    // A small face, so the captions fit the design's control sizes.
     QFont face(QStringLiteral("DejaVu Sans"));
     face.setPixelSize(11);
     setFont(face);
@@ -57,16 +49,16 @@ MainWindow::MainWindow(App& app, QtUiServices& ui) : app_(app)
 void MainWindow::buildActions()
 {
     for (const ActionDesign& design : actionList()) {
-        auto* action = new QAction(qtext(design.caption), this);
-        action->setObjectName(qtext(design.name));
+        auto* action = new QAction(fromControlBytes(design.caption), this);
+        action->setObjectName(fromControlBytes(design.name));
         action->setIcon(imageListIcon(design.icon));
-        action->setToolTip(qtext(tooltipOf(design.hint)));
+        action->setToolTip(fromControlBytes(tooltipOf(design.hint)));
         actions_.emplace(design.name, action);
         // Shortcuts belong to the window, so Ctrl+N works although nothing shows "New".
         // FileSaveAs1, FileExit1 and HelpAbout1 have none and stay bound to nothing.
         if (design.shortcut.empty())
             continue;
-        const QString key = qtext(design.shortcut);
+        const QString key = fromControlBytes(design.shortcut);
         action->setShortcut(QKeySequence(key));
         addAction(action);
         const std::string_view name = design.name;
@@ -86,7 +78,7 @@ void MainWindow::buildControls(QWidget* client)
             continue;
         QWidget* parent = place.parent.empty() ? client : widget(place.parent);
         QWidget* w = makeWidget(*control, place.name, parent);
-        w->setObjectName(qtext(place.name));
+        w->setObjectName(fromControlBytes(place.name));
         w->setGeometry(place.left, place.top, place.width, place.height);
         widgets_.emplace(place.name, w);
         sync_.bind(*control, w);
@@ -97,7 +89,7 @@ void MainWindow::buildControls(QWidget* client)
         auto* button = static_cast<QToolButton*>(widget(use.control));
         const ActionDesign* design = findAction(use.action);
         button->setIcon(imageListIcon(design->icon));
-        button->setToolTip(qtext(tooltipOf(design->hint)));
+        button->setToolTip(fromControlBytes(tooltipOf(design->hint)));
         connect(button, &QToolButton::clicked, this, [this, use] { click(use.control, use.action); });
     }
 
@@ -189,8 +181,8 @@ void MainWindow::buildMenu()
 {
     for (const MenuDesign& design : mainMenu()) {
         Control* menuControl = app_.controls.find(design.menu);
-        QMenu* menu = menuBar()->addMenu(qtext(menuControl->text));
-        menu->setObjectName(qtext(design.menu));
+        QMenu* menu = menuBar()->addMenu(fromControlBytes(menuControl->text));
+        menu->setObjectName(fromControlBytes(design.menu));
         sync_.bindMenuItem(*menuControl, menu->menuAction(), {});
         for (const ActionUse& use : design.items) {
             Control* control = app_.controls.find(use.control);
@@ -200,16 +192,16 @@ void MainWindow::buildMenu()
                 item = menu->addSeparator();
             } else {
                 const ActionDesign* action = findAction(use.action);
-                item = menu->addAction(qtext(control->text));
+                item = menu->addAction(fromControlBytes(control->text));
                 if (action != nullptr) {
                     item->setIcon(imageListIcon(action->icon));
-                    shortcutText = qtext(action->shortcut);
+                    shortcutText = fromControlBytes(action->shortcut);
                 }
                 const std::string_view name = use.control;
                 const std::string_view actionName = use.action;
                 connect(item, &QAction::triggered, this, [this, name, actionName] { click(name, actionName); });
             }
-            item->setObjectName(qtext(use.control));
+            item->setObjectName(fromControlBytes(use.control));
             menuItems_.emplace(use.control, item);
             sync_.bindMenuItem(*control, item, shortcutText);
         }

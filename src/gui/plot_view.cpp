@@ -12,6 +12,7 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent)
 void PlotView::setImage(QImage image)
 {
     image_ = std::move(image);
+    shown_ = QPixmap::fromImage(image_);
     update();
 }
 
@@ -20,5 +21,5 @@ void PlotView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     // Beyond the picture (a picture smaller than the control) the window's face shows.
     painter.fillRect(event->rect(), palette().window());
-    painter.drawImage(QPoint(0, 0), image_);
+    painter.drawPixmap(QPoint(0, 0), shown_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 /** @brief The plot picture: shows its image unscaled from the top-left corner, clipped to the
@@ -17,4 +18,5 @@ protected:
 
 private:
     QImage image_;
+    QPixmap shown_; // the image converted once for the screen, not at every paint
 };

@@ -56,8 +56,8 @@ void QtUiServices::setDialogRunner(DialogRunner runner)
 
 HelpWindow& QtUiServices::helpWindow()
 {
-    if (!help_)
-        help_ = std::make_unique<HelpWindow>(window_.data());
+    if (help_.isNull())
+        help_ = new HelpWindow(window_.data());
     return *help_;
 }
 

@@ -55,7 +55,8 @@ private:
     DialogRunner runDialog_;
     QPointer<QWidget> window_;
     std::unique_ptr<AboutBox> about_;
-    std::unique_ptr<HelpWindow> help_;
+    // A child of the main window, which deletes it; created on first use.
+    QPointer<HelpWindow> help_;
     bool closeRequested_ = false;
 };
 

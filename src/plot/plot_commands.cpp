@@ -6,12 +6,10 @@
 
 void Button11Click(App& app)
 {
-    if (app.controls.CheckBox12.checked) {
-        // A table too long to read closes the window: nothing more to do.
-        if (!Preplot(app))
-            return;
-        app.controls.Button10.visible = true;
-    }
+    // With "AUTO CALIBRATE" the table is read and ranged again first; a table too long to read
+    // ends the command.
+    if (app.controls.CheckBox12.checked && !preplotAndOfferStore(app))
+        return;
     DrawPlot(app);
 }
 

@@ -9,7 +9,7 @@
 /** The user manual, built into the program from docs/manual.html. */
 std::string_view embeddedManual();
 
-int main(int argc, char** argv)
+int main(int argc, char**)
 {
     if (argc > 1) {
         std::cerr << "usage: specdesk-setup\n"

@@ -7,8 +7,7 @@
 namespace {
 
 // 10^n by products of tens, which are exact as far as the type's mantissa reaches.
-template <typename Real>
-Real powerOfTen(int n)
+template <typename Real> Real powerOfTen(int n)
 {
     Real power = 1;
     for (int k = 0; k < (n < 0 ? -n : n); ++k)

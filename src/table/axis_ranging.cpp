@@ -33,7 +33,8 @@ void rangeGroup(App& app, const AxisGroup& group)
 {
     const AxisRange range = rangeAxis(group.min, group.max, group.axis);
     if (!range.problem.empty()) {
-        app.ui.showMessage(std::string("Cannot range the ") + group.name + " axis: " + std::string(range.problem));
+        app.ui.showMessage(std::string("Cannot range the ") + group.name +
+                           " axis: " + std::string(range.problem));
         return;
     }
     const char separator = app.DecimalSeparator;
@@ -92,14 +93,21 @@ void RangeAxes(App& app)
 {
     AppState& s = app.state;
     Controls& c = app.controls;
-    rangeGroup(app, {Axis::X, "X", 700, s.MinX, s.MaxX, s.XStart, s.XCeiling, s.XStep, s.XSteps, s.XPixelsPerStep,
-                     s.XAxisEnd, c.Edit2, c.Edit5, c.Edit3, c.Label11, c.StaticText6});
-    rangeGroup(app, {Axis::Y, "Y", 450, s.MinY, s.MaxY, s.YStart, s.YCeiling, s.YStep, s.YSteps, s.YPixelsPerStep,
-                     s.YAxisEnd, c.Edit6, c.Edit9, c.Edit7, c.Label12, c.StaticText7});
+    rangeGroup(app, {Axis::X, "X", 700, s.MinX, s.MaxX, s.XStart, s.XCeiling, s.XStep, s.XSteps,
+                     s.XPixelsPerStep, s.XAxisEnd, c.Edit2, c.Edit5, c.Edit3, c.Label11, c.StaticText6});
+    rangeGroup(app, {Axis::Y, "Y", 450, s.MinY, s.MaxY, s.YStart, s.YCeiling, s.YStep, s.YSteps,
+                     s.YPixelsPerStep, s.YAxisEnd, c.Edit6, c.Edit9, c.Edit7, c.Label12, c.StaticText7});
+}
+
+bool preplotAndOfferStore(App& app)
+{
+    if (!Preplot(app))
+        return false;
+    app.controls.Button10.visible = true;
+    return true;
 }
 
 void Button1Click(App& app)
 {
-    if (Preplot(app))
-        app.controls.Button10.visible = true;
+    [[maybe_unused]] const bool read = preplotAndOfferStore(app);
 }

@@ -15,5 +15,8 @@ void FindExtremes(App& app);
 /** @brief Proposes start, step, ten steps and pixels per step for X, then for Y. An axis without a
  * usable decade keeps its settings, and a message says why. */
 void RangeAxes(App& app);
+/** @brief `Preplot`, then shows "STORE", as every command that reads a table for display does.
+ * False when the table was too long to read: the caller then stops. */
+[[nodiscard]] bool preplotAndOfferStore(App& app);
 /** @brief "Preplot": `Preplot`, then shows "STORE". */
 void Button1Click(App& app);

@@ -58,7 +58,8 @@ void splitFields(App& app)
 bool ScanTable(App& app)
 {
     AppState& s = app.state;
-    const TableText& table = app.controls.CheckBox11.checked ? app.controls.Memo2.lines : app.controls.Memo1.lines;
+    const TableText& table =
+        app.controls.CheckBox11.checked ? app.controls.Memo2.lines : app.controls.Memo1.lines;
 
     int count = table.count();
     int start = 0;

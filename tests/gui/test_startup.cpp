@@ -71,8 +71,9 @@ TEST_P(StartupMarkerTest, OnlyTheExactMarkerStartsCalibratorMode)
     EXPECT_EQ(editorText("Memo1"), "Memo1");
     EXPECT_FALSE(shown("Button10"));
     ASSERT_EQ(seen.size(), c.reportsMissingFile ? 1u : 0u);
-    if (c.reportsMissingFile)
+    if (c.reportsMissingFile) {
         EXPECT_TRUE(seen[0].starts_with("error: ")) << seen[0];
+    }
     EXPECT_FALSE(ui.closeRequested());
 }
 

@@ -42,8 +42,9 @@ TEST_F(LayoutTest, ControlsSitAtTheirDesignedPlaces)
         ASSERT_NE(w, nullptr) << p.name;
         const QRect bounds(w->mapTo(client, QPoint(0, 0)), w->size());
         EXPECT_EQ(bounds.topLeft(), p.bounds.topLeft()) << p.name;
-        if (!p.bounds.size().isEmpty())
+        if (!p.bounds.size().isEmpty()) {
             EXPECT_EQ(bounds.size(), p.bounds.size()) << p.name;
+        }
     }
     EXPECT_EQ(window.widget("Image1")->cursor().shape(), Qt::CrossCursor);
 }

@@ -2,7 +2,9 @@
 
 #include "gui/about_box.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -76,7 +78,9 @@ void WindowFixture::clickControl(std::string_view name)
     QWidget* w = window.widget(name);
     ASSERT_NE(w, nullptr) << name;
     ASSERT_TRUE(w->isEnabled()) << name;
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+    // A check box or radio button reacts to its mark and caption only, at its left end.
+    const bool marked = qobject_cast<QCheckBox*>(w) != nullptr || qobject_cast<QRadioButton*>(w) != nullptr;
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(marked ? 8 : w->width() / 2, w->height() / 2));
 }
 
 QString WindowFixture::editorText(std::string_view name)

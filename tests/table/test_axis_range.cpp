@@ -21,28 +21,19 @@ TEST(DecadeOf, RoundsToSingleFirstThenTakesTheFloorOfTheLogarithm)
     };
     const Extended inf = std::numeric_limits<Extended>::infinity();
     const Case cases[] = {
-        {1000, 3},
-        {999.99999L, 3},      // single rounding gives 1000
-        {999.99L, 2},
-        {99.9999999L, 2},     // 100 after single rounding
-        {4861.3L, 3},
-        {12000, 4},
-        {120, 2},
-        {1, 0},
-        {0.95L, -1},
-        {0.5L, -1},
-        {0.1L, -1},           // single 0.1 lies just above a tenth
-        {0.01L, -3},          // single 0.01 lies just below a hundredth
-        {0.011L, -2},
-        {1e-40L, -41},        // a subnormal single, just below 1E-40
-        {3e38L, 38},
-        {0, NoDecade},
-        {-0.2L, NoDecade},
-        {-1000, NoDecade},
-        {1e-50L, NoDecade},   // rounds to single 0
-        {1e39L, NoDecade},    // beyond single precision
-        {inf, NoDecade},
-        {std::numeric_limits<Extended>::quiet_NaN(), NoDecade},
+        {1000, 3},          {999.99999L, 3},  // single rounding gives 1000
+        {999.99L, 2},       {99.9999999L, 2}, // 100 after single rounding
+        {4861.3L, 3},       {12000, 4},
+        {120, 2},           {1, 0},
+        {0.95L, -1},        {0.5L, -1},
+        {0.1L, -1},                        // single 0.1 lies just above a tenth
+        {0.01L, -3},                       // single 0.01 lies just below a hundredth
+        {0.011L, -2},       {1e-40L, -41}, // a subnormal single, just below 1E-40
+        {3e38L, 38},        {0, NoDecade},
+        {-0.2L, NoDecade},  {-1000, NoDecade},
+        {1e-50L, NoDecade}, // rounds to single 0
+        {1e39L, NoDecade},  // beyond single precision
+        {inf, NoDecade},    {std::numeric_limits<Extended>::quiet_NaN(), NoDecade},
     };
     for (const Case& c : cases)
         EXPECT_EQ(decadeOf(c.value), c.decade) << text(c.value);
@@ -74,7 +65,8 @@ const Example examples[] = {
 TEST(RangeAxis, ProposesStartCeilingAndStepFromTheDecades)
 {
     for (const Example& x : examples) {
-        const std::string row = std::string(x.axis == Axis::X ? "X " : "Y ") + text(x.min) + " to " + text(x.max);
+        const std::string row =
+            std::string(x.axis == Axis::X ? "X " : "Y ") + text(x.min) + " to " + text(x.max);
         EXPECT_EQ(decadeOf(x.max), x.e) << row;
         EXPECT_EQ(decadeOf(x.min), x.f) << row;
         const AxisRange range = rangeAxis(x.min, x.max, x.axis);
@@ -109,7 +101,7 @@ TEST(RangeAxis, WithoutUsableDecadeOnlyTheProblemIsGiven)
         {1, 1e39L, "its largest value is beyond single precision"},
         {1e39L, 1e4000L, "its largest value is beyond single precision"},
         {0, 1e-50L, "its largest value is too small"},
-        {0, 1e-45L, "its largest value is too small"},   // its tenth has no single value
+        {0, 1e-45L, "its largest value is too small"}, // its tenth has no single value
         {0, std::numeric_limits<Extended>::quiet_NaN(), "its largest value is not a number"},
     };
     for (const Axis axis : {Axis::X, Axis::Y}) {

@@ -29,9 +29,9 @@ struct AxisGroups {
           yPixels(t.state.YPixelsPerStep)
     {
         const Controls& c = t.controls;
-        for (const Control* control : {&c.Edit2, &c.Edit3, &c.Edit5, &c.Label11, &c.StaticText6, &c.Edit6, &c.Edit7,
-                                       &c.Edit9, &c.Label12, &c.StaticText7, &c.StaticText1, &c.StaticText2,
-                                       &c.StaticText3, &c.StaticText4})
+        for (const Control* control :
+             {&c.Edit2, &c.Edit3, &c.Edit5, &c.Label11, &c.StaticText6, &c.Edit6, &c.Edit7, &c.Edit9,
+              &c.Label12, &c.StaticText7, &c.StaticText1, &c.StaticText2, &c.StaticText3, &c.StaticText4})
             texts.push_back(control->text);
     }
     bool sameSettings(const AxisGroups& o) const
@@ -81,14 +81,20 @@ TEST(Preplot, ProposesTheAxesOfTypicalData)
         const Controls& c = t.controls;
         // What the axis group of the row shows: values, then the texts of its boxes and captions.
         const std::vector<std::string> shown =
-            x.xAxis ? std::vector<std::string>{text(s.XStart), text(s.XCeiling), text(s.XStep), text(s.XAxisEnd),
-                                               c.Edit2.text, c.Edit5.text, c.StaticText6.text, c.StaticText1.text,
-                                               c.StaticText3.text}
-                    : std::vector<std::string>{text(s.YStart), text(s.YCeiling), text(s.YStep), text(s.YAxisEnd),
-                                               c.Edit6.text, c.Edit9.text, c.StaticText7.text, c.StaticText2.text,
-                                               c.StaticText4.text};
+            x.xAxis ? std::vector<std::string>{text(s.XStart),     text(s.XCeiling),   text(s.XStep),
+                                               text(s.XAxisEnd),   c.Edit2.text,       c.Edit5.text,
+                                               c.StaticText6.text, c.StaticText1.text, c.StaticText3.text}
+                    : std::vector<std::string>{text(s.YStart),     text(s.YCeiling),   text(s.YStep),
+                                               text(s.YAxisEnd),   c.Edit6.text,       c.Edit9.text,
+                                               c.StaticText7.text, c.StaticText2.text, c.StaticText4.text};
         const std::string axis = x.xAxis ? "X" : "Y";
-        const std::vector<std::string> expected{x.start, x.ceiling, x.step, x.end, x.start, x.step, x.end,
+        const std::vector<std::string> expected{x.start,
+                                                x.ceiling,
+                                                x.step,
+                                                x.end,
+                                                x.start,
+                                                x.step,
+                                                x.end,
                                                 "Min " + axis + "=" + DotToComma(x.min),
                                                 "Max " + axis + "=" + DotToComma(x.max)};
         EXPECT_EQ(shown, expected) << row;
@@ -207,8 +213,10 @@ TEST(Preplot, AxisWithoutUsableDecadeKeepsItsSettingsAndSaysWhy)
         std::string message;
     };
     const Case cases[] = {
-        {"4012.7 0\r\n7023.1 0\r\n", false, "message: Cannot range the Y axis: its largest value is 0 or below"},
-        {"4012.7 -1\r\n7023.1 -0.5\r\n", false, "message: Cannot range the Y axis: its largest value is 0 or below"},
+        {"4012.7 0\r\n7023.1 0\r\n", false,
+         "message: Cannot range the Y axis: its largest value is 0 or below"},
+        {"4012.7 -1\r\n7023.1 -0.5\r\n", false,
+         "message: Cannot range the Y axis: its largest value is 0 or below"},
         {"4012.7 1e39\r\n7023.1 1\r\n", false,
          "message: Cannot range the Y axis: its largest value is beyond single precision"},
         {"-5 0.5\r\n-2 0.95\r\n", true, "message: Cannot range the X axis: its largest value is 0 or below"},

@@ -16,10 +16,14 @@ enum class Mode { None, TwoColumns, SecondOfThree, ThirdOfThree };
 const char* modeName(Mode mode)
 {
     switch (mode) {
-    case Mode::None: return "no column mode";
-    case Mode::TwoColumns: return "RadioButton4";
-    case Mode::SecondOfThree: return "RadioButton5";
-    case Mode::ThirdOfThree: return "RadioButton6";
+    case Mode::None:
+        return "no column mode";
+    case Mode::TwoColumns:
+        return "RadioButton4";
+    case Mode::SecondOfThree:
+        return "RadioButton5";
+    case Mode::ThirdOfThree:
+        return "RadioButton6";
     }
     return "?";
 }
@@ -31,9 +35,15 @@ void selectMode(Controls& c, Mode mode)
         for (Control* radio : c.radioGroup())
             radio->checked = false;
         break;
-    case Mode::TwoColumns: c.selectRadio(c.RadioButton4); break;
-    case Mode::SecondOfThree: c.selectRadio(c.RadioButton5); break;
-    case Mode::ThirdOfThree: c.selectRadio(c.RadioButton6); break;
+    case Mode::TwoColumns:
+        c.selectRadio(c.RadioButton4);
+        break;
+    case Mode::SecondOfThree:
+        c.selectRadio(c.RadioButton5);
+        break;
+    case Mode::ThirdOfThree:
+        c.selectRadio(c.RadioButton6);
+        break;
     }
 }
 
@@ -173,12 +183,9 @@ TEST(ScanTable, CountLineGivesOneFewerPointsThanItsNumber)
         int points;
     };
     const Case cases[] = {
-        {"3\r\n10 1\r\n11 2\r\n12 3\r\n", 2},     // the third data line is not read
-        {" +3 \r\n10 1\r\n11 2\r\n", 2},          // blanks around it and a sign are allowed
-        {"1\r\n10 1\r\n11 2\r\n", 0},
-        {"0\r\n10 1\r\n", 0},
-        {"-4\r\n10 1\r\n", 0},
-        {"1\r\n", 0},
+        {"3\r\n10 1\r\n11 2\r\n12 3\r\n", 2}, // the third data line is not read
+        {" +3 \r\n10 1\r\n11 2\r\n", 2},      // blanks around it and a sign are allowed
+        {"1\r\n10 1\r\n11 2\r\n", 0},         {"0\r\n10 1\r\n", 0}, {"-4\r\n10 1\r\n", 0}, {"1\r\n", 0},
     };
     for (const Case& c : cases) {
         TestApp t;

@@ -31,8 +31,11 @@ TEST(TableFormat, TrimRemovesBlanksAndControlCharactersAtBothEndsOnly)
         {"\t\r\n\x01 10 1.5 \x1f\t", "10 1.5"},
         {"10\t 1.5", "10\t 1.5"},
         {"  a  b  ", "a  b"},
-        {"\x7f" "x", "\x7f" "x"},          // DEL (127) is above 32: kept
-        {"\xa0x\xa0", "\xa0x\xa0"},        // a byte above 127 is not a control character
+        {"\x7f"
+         "x",
+         "\x7f"
+         "x"},                      // DEL (127) is above 32: kept
+        {"\xa0x\xa0", "\xa0x\xa0"}, // a byte above 127 is not a control character
     };
     for (const Case& c : cases) {
         EXPECT_EQ(trimBlanksAndControls(c.text), c.trimmed) << '"' << c.text << '"';
@@ -53,7 +56,7 @@ TEST(TableFormat, CleanHiddenCharactersFollowsTheTwoBoxes)
     const Case cases[] = {
         {false, false, line},
         {true, false, "1,5;2 3.5:4"},
-        {false, true, "1 5 2\t3.5:4"},     // the colon stays, whatever the caption says
+        {false, true, "1 5 2\t3.5:4"}, // the colon stays, whatever the caption says
         {true, true, "1 5 2 3.5:4"},
     };
     for (const Case& c : cases) {
