@@ -10,11 +10,11 @@
 
 int main(int argc, char** argv)
 {
-    // The program's command line, taken before Qt sees it: Qt removes the options it knows
-    // (-style, -platform, -reverse, ...) from argv and acts on them.
+    // The command line is the program's own: Qt gets only the program name, so an argument such as
+    // "-style" names a table file here instead of changing the window.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-
-    QApplication application(argc, argv);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("specdesk"));
 
     const DriveMapping drive = DriveMapping::fromEnvironment();

@@ -5,6 +5,8 @@
 #include "plot/calibration_record.h"
 #include "plot/curve_segment.h"
 #include "plot/pixel_mapping.h"
+#include "plot/tick_steps.h"
+#include "platform/default_font.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -37,11 +39,15 @@ void drawLine(Picture& picture, int x0, int y0, int x1, int y1)
 void drawXTicks(App& app, Picture& picture)
 {
     AppState& s = app.state;
-    for (std::int64_t i = 0; i <= s.XSteps; ++i) {
+    // A tick line or label touches the picture only from these columns; the others change nothing.
+    const std::int64_t low = 10 - default_font::CellWidth * std::int64_t{MaxLabelLength} + 1;
+    const std::int64_t high = std::int64_t{picture.raster().width()} + 9;
+    for (const std::int64_t i : ticksToDraw(OriginColumn, s.XPixelsPerStep, s.XSteps, low, high, s.XStep,
+                                            s.XStart, app.DecimalSeparator)) {
         const std::int32_t x = toInt32(OriginColumn + i * s.XPixelsPerStep);
         s.XAxisEndPixel = x;
         drawLine(picture, x, OriginRow, x, OriginRow + TickLength);
-        s.XAxisEnd = static_cast<Extended>(i) * s.XStep + s.XStart;
+        s.XAxisEnd = tickValue(i, s.XStep, s.XStart);
         picture.textOut(toInt32(std::int64_t{x} - 10), XLabelRow, FloatToStr(s.XAxisEnd, app.DecimalSeparator));
     }
 }
@@ -50,10 +56,14 @@ void drawXTicks(App& app, Picture& picture)
 void drawYTicks(App& app, Picture& picture)
 {
     AppState& s = app.state;
-    for (std::int64_t i = 0; i <= s.YSteps; ++i) {
+    // A tick line or label touches the picture only from these rows; the others change nothing.
+    const std::int64_t low = 1 - std::int64_t{default_font::CellHeight};
+    const std::int64_t high = std::int64_t{picture.raster().height()} - 1;
+    for (const std::int64_t i : ticksToDraw(OriginRow, -std::int64_t{s.YPixelsPerStep}, s.YSteps, low, high,
+                                            s.YStep, s.YStart, app.DecimalSeparator)) {
         const std::int32_t y = toInt32(OriginRow - i * s.YPixelsPerStep);
         s.YAxisEndPixel = y;
-        s.YAxisEnd = static_cast<Extended>(i) * s.YStep + s.YStart;
+        s.YAxisEnd = tickValue(i, s.YStep, s.YStart);
         drawLine(picture, OriginColumn, y, OriginColumn + TickLength, y);
         picture.textOut(YLabelColumn, y, FloatToStr(s.YAxisEnd, app.DecimalSeparator));
     }
