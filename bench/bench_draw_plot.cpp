@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -58,12 +59,18 @@ void fillSpectrum(AppState& s, Far far, long double reach)
     }
 }
 
-void runDrawPlot(benchmark::State& state, Far far, long double reach)
+void runDrawPlot(benchmark::State& state, Far far, long double reach, std::int32_t pixelsPerStep = -1)
 {
     BenchDrive drive;
     ScriptedUi ui([](const std::string&) {}, DriveMapping(drive.root));
     const std::unique_ptr<App> app = makeApp(ui, DriveMapping(drive.root), ',');
     fillSpectrum(app->state, far, reach);
+    if (pixelsPerStep >= 0) {
+        // The largest step count the axis settings accept, on both axes.
+        AppState& s = app->state;
+        s.XSteps = s.YSteps = 2147483647;
+        s.XPixelsPerStep = s.YPixelsPerStep = pixelsPerStep;
+    }
     for (auto _ : state) {
         DrawPlot(*app);
         benchmark::DoNotOptimize(app->controls.Image1.picture.raster());
@@ -71,6 +78,8 @@ void runDrawPlot(benchmark::State& state, Far far, long double reach)
 }
 
 void BM_DrawPlot30000Points(benchmark::State& state) { runDrawPlot(state, Far::No, 1); }
+void BM_DrawPlot30000PointsMaxStepsAtOnePlace(benchmark::State& state) { runDrawPlot(state, Far::No, 1, 0); }
+void BM_DrawPlot30000PointsMaxStepsTenPixelsApart(benchmark::State& state) { runDrawPlot(state, Far::No, 1, 10); }
 void BM_DrawPlot30000PointsFarOutside(benchmark::State& state) { runDrawPlot(state, Far::Beside, 1e12L); }
 void BM_DrawPlot30000PointsFarBeyond32Bits(benchmark::State& state) { runDrawPlot(state, Far::Beside, 1e300L); }
 /** Worst case: each of the 29999 lines crosses the whole picture, some 800 pixels each. */
@@ -88,6 +97,8 @@ void BM_ReadBackground(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_DrawPlot30000Points)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawPlot30000PointsMaxStepsAtOnePlace)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawPlot30000PointsMaxStepsTenPixelsApart)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DrawPlot30000PointsFarOutside)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DrawPlot30000PointsFarBeyond32Bits)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DrawPlot30000LinesAcrossFromFarOutside)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

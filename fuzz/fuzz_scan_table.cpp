@@ -88,13 +88,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     app.state.TableCount = 0;
     app.state.PointCount = 0;
 
-    bool scanned_whole = false;
-    runCommand(app, [&scanned_whole](App& a) { scanned_whole = ScanTable(a); });
+    bool scannedWhole = false;
+    runCommand(app, [&scannedWhole](App& a) { scannedWhole = ScanTable(a); });
 
     const AppState& s = app.state;
     fuzzCheck(s.TableCount == s.PointCount, "TableCount differs from PointCount");
     fuzzCheck(s.TableCount >= 0 && s.TableCount <= MaxPoints, "TableCount outside 0..MaxPoints");
-    if (scanned_whole) {
+    if (scannedWhole) {
         fuzzCheck(c.StaticText5.text == IntToStr(s.TableCount + 1), "StaticText5 does not show the count + 1");
         fuzzCheck(s.TableCount <= scanned.lines.count(), "more points than table lines");
     }

@@ -1,12 +1,12 @@
 #include "plot/draw_plot.h"
 
 #include "platform/bitmap_file.h"
+#include "platform/default_font.h"
 #include "platform/number_conversions.h"
 #include "plot/calibration_record.h"
 #include "plot/curve_segment.h"
 #include "plot/pixel_mapping.h"
 #include "plot/tick_steps.h"
-#include "platform/default_font.h"
 
 #include <algorithm>
 #include <cstdint>
