@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -98,6 +99,8 @@ struct HostileFile {
     int tableLines;       // lines the right table holds after loading
     bool refused;         // the read ends with a message or an error report
     int points;           // PointCount afterwards
+
+    friend void PrintTo(const HostileFile& file, std::ostream* out) { *out << file.name; }
 };
 
 std::string repeated(const std::string& piece, int times)
