@@ -81,8 +81,25 @@ std::optional<std::pair<Pixel, Pixel>> clipSegment(PlotPoint a, PlotPoint b)
     return std::pair{pixelOf(start), pixelOf(end)};
 }
 
+namespace {
+
+bool withinPixelLimit(PlotPoint point)
+{
+    return std::fabs(point.x) <= PixelLimit && std::fabs(point.y) <= PixelLimit;
+}
+
+} // namespace
+
 void drawCurveSegment(Picture& picture, PlotPoint from, PlotPoint to)
 {
+    // Ends that fit in 32 bits need no clipping here: the canvas clips them exactly.
+    if (withinPixelLimit(from) && withinPixelLimit(to)) {
+        const Pixel start = pixelOf(from);
+        const Pixel end = pixelOf(to);
+        picture.moveTo(start.x, start.y);
+        picture.lineTo(end.x, end.y);
+        return;
+    }
     if (const auto inside = clipSegment(from, to)) {
         picture.moveTo(inside->first.x, inside->first.y);
         picture.lineTo(inside->second.x, inside->second.y);

@@ -25,7 +25,8 @@ Extended boundedCoordinate(Extended v)
 
 std::int32_t pixelCoordinate(Extended v)
 {
-    return static_cast<std::int32_t>(std::trunc(boundedCoordinate(v)));
+    // The conversion truncates toward zero; the bound keeps it inside the 32-bit range.
+    return static_cast<std::int32_t>(boundedCoordinate(v));
 }
 
 Pixel pixelOf(PlotPoint point)
