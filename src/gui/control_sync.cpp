@@ -7,24 +7,57 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// A table editor takes 2-3 ms per thousand lines, so the first slice shows at once and the rest is
+// appended in slices of a few milliseconds each, up to a budget per event-loop turn.
+constexpr int FirstSliceLines = 2000;
+constexpr int SliceLines = 500;
+constexpr qint64 TurnBudgetMs = 8;
+
+/** The editor holds the whole table: the user may edit it again, with a fresh undo history. */
+void endFill(QPlainTextEdit& editor)
+{
+    editor.setReadOnly(false);
+    editor.document()->setUndoRedoEnabled(true);
+    editor.document()->setModified(false);
+}
+
+} // namespace
+
+QString tableEditorSlice(const TableText& table, int from, int to)
+{
+    from = std::max(from, 0);
+    to = std::min(to, table.count());
+    qsizetype size = 1;
+    for (int i = from; i < to; ++i)
+        size += static_cast<qsizetype>(table.line(i).size()) + 1;
+    QString text;
+    text.reserve(size);
+    for (int i = from; i < to; ++i) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += fromControlBytes(table.line(i));
+    }
+    if (to == table.count() && from < to && table.endsWithBreak())
+        text += QLatin1Char('\n');
+    return text;
+}
 
 QString tableEditorText(const TableText& table)
 {
-    QString text;
-    const auto& lines = table.lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += fromControlBytes(lines[i]);
-    }
-    if (table.text().ends_with("\r\n"))
-        text += QLatin1Char('\n');
-    return text;
+    return tableEditorSlice(table, 0, table.count());
 }
 
 TableText tableFromEditor(const QPlainTextEdit& editor)
@@ -76,8 +109,10 @@ void ControlSync::pull()
         }
     }
     for (BoundTable& table : tables_) {
+        // A table still being filled holds only part of the model's text, and the user cannot
+        // have edited it (it is read-only): the model is the truth.
         QTextDocument* document = table.editor->document();
-        if (!document->isModified())
+        if (table.filling() || !document->isModified())
             continue;
         table.memo->lines = tableFromEditor(*table.editor);
         table.shown = table.memo->lines;
@@ -152,9 +187,67 @@ void ControlSync::pushTable(BoundTable& table)
 {
     if (table.shown && *table.shown == table.memo->lines)
         return;
-    table.editor->setPlainText(tableEditorText(table.memo->lines));
-    table.editor->document()->setModified(false);
+    // A new text replaces whatever fill was running for this table: it starts over from the
+    // model, and the fill turns continue with the new text.
     table.shown = table.memo->lines;
+    table.filled = std::min(table.shown->count(), FirstSliceLines);
+    QTextDocument* document = table.editor->document();
+    document->setUndoRedoEnabled(false);
+    table.editor->setPlainText(tableEditorSlice(*table.shown, 0, table.filled));
+    if (!table.filling()) {
+        endFill(*table.editor);
+        return;
+    }
+    table.editor->setReadOnly(true);
+    scheduleFill();
+}
+
+void ControlSync::appendSlice(BoundTable& table)
+{
+    QTextDocument* document = table.editor->document();
+    const int to = std::min(table.filled + SliceLines, table.shown->count());
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    end.insertText(tableEditorSlice(*table.shown, table.filled, to));
+    table.filled = to;
+    if (!table.filling())
+        endFill(*table.editor);
+}
+
+void ControlSync::scheduleFill()
+{
+    if (fillScheduled_)
+        return;
+    fillScheduled_ = true;
+    QTimer::singleShot(0, &fillContext_, [this] { fillTurn(); });
+}
+
+void ControlSync::fillTurn()
+{
+    fillScheduled_ = false;
+    QElapsedTimer spent;
+    spent.start();
+    for (BoundTable& table : tables_) {
+        while (table.filling()) {
+            if (spent.elapsed() >= TurnBudgetMs) {
+                scheduleFill();
+                return;
+            }
+            appendSlice(table);
+        }
+    }
+}
+
+bool ControlSync::filling() const
+{
+    return std::any_of(tables_.begin(), tables_.end(), [](const BoundTable& table) { return table.filling(); });
+}
+
+void ControlSync::finishPendingFills()
+{
+    for (BoundTable& table : tables_)
+        while (table.filling())
+            appendSlice(table);
 }
 
 void ControlSync::pushPicture(BoundPicture& picture)

@@ -29,6 +29,8 @@ public:
     void setText(std::string_view text);
     /** @brief The lines joined by CR LF, with a final CR LF when the text ended with a break. */
     std::string text() const;
+    /** @brief Whether `text()` ends with a break after the last line. */
+    bool endsWithBreak() const { return endsWithBreak_; }
 
     /** @brief Replaces the text with the file's bytes; FileError when it cannot be read. */
     void loadFromFile(const FilePath& file);

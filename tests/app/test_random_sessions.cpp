@@ -21,7 +21,9 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -220,8 +222,7 @@ private:
         runCommand(*app_, shortcutCommand(key)->handler);
     }
 
-    template <typename Wanted>
-    std::vector<std::pair<std::string_view, Control*>> controlsOfKind(Wanted kind)
+    std::vector<std::pair<std::string_view, Control*>> controlsOfKind(ControlKind kind)
     {
         std::vector<std::pair<std::string_view, Control*>> found;
         for (const auto& entry : app_->controls.all())

@@ -3,6 +3,7 @@
 #include "gui/about_box.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -83,8 +84,23 @@ void WindowFixture::clickControl(std::string_view name)
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(marked ? 8 : w->width() / 2, w->height() / 2));
 }
 
+void WindowFixture::finishTableFills()
+{
+    // An editor is read-only exactly while it is being filled; every turn appends some lines, so
+    // the cap is only reached when a fill never ends.
+    constexpr int MaxTurns = 100000;
+    for (const char* name : {"Memo1", "Memo2"}) {
+        auto* editor = widget<QPlainTextEdit>(name);
+        int turns = 0;
+        while (editor != nullptr && editor->isReadOnly() && turns++ < MaxTurns)
+            QCoreApplication::processEvents();
+        EXPECT_LT(turns, MaxTurns) << name << " is never filled";
+    }
+}
+
 QString WindowFixture::editorText(std::string_view name)
 {
+    finishTableFills();
     auto* editor = widget<QPlainTextEdit>(name);
     return editor != nullptr ? editor->toPlainText() : QString();
 }

@@ -50,7 +50,9 @@ protected:
     }
     /** @brief Clicks a control's widget with the mouse. */
     void clickControl(std::string_view name);
-    /** @brief The text a table editor shows. */
+    /** @brief Lets the event loop run until both table editors hold their whole tables. */
+    void finishTableFills();
+    /** @brief The text a table editor shows, once it holds its whole table. */
     QString editorText(std::string_view name);
     /** @brief Whether a control's widget is shown (within its parent). */
     bool shown(std::string_view name);
