@@ -8,4 +8,4 @@ cmake --build --preset dev
 # A locale with a decimal comma, so the tests show that number text ignores the C library's locale.
 mkdir -p build/dev/locale
 [ -d build/dev/locale/de_DE.UTF-8 ] || localedef -i de_DE -f UTF-8 build/dev/locale/de_DE.UTF-8 || true
-LOCPATH="$PWD/build/dev/locale" ctest --preset dev --timeout 600 "$@"
+SPECDESK_TEST_LOCPATH="$PWD/build/dev/locale" ctest --preset dev --timeout 600 "$@"

@@ -25,14 +25,24 @@ bool isSign(char c)
     return c == '+' || c == '-';
 }
 
+// The refused text as the message quotes it: a very long text (a whole file read as one line) is
+// cut, so the message box stays readable.
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t longest = 80;
+    if (text.size() <= longest)
+        return "'" + std::string(text) + "'";
+    return "'" + std::string(text.substr(0, longest)) + "...' (" + std::to_string(text.size()) + " characters)";
+}
+
 [[noreturn]] void refuseFloat(std::string_view text)
 {
-    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConversionError(quoted(text) + " is not a valid floating point value");
 }
 
 [[noreturn]] void refuseInteger(std::string_view text)
 {
-    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    throw ConversionError(quoted(text) + " is not a valid integer value");
 }
 
 // Checks the form of a floating point text and gives the number in C form ('.' as separator, no blanks),

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace {
@@ -64,6 +66,9 @@ struct IniCase {
     const char* name;
     std::string before;
     std::string after; // with @ for the address
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const IniCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class OnlineHelpShortcut : public testing::TestWithParam<IniCase> {};

@@ -37,12 +37,12 @@ TEST(Snapshot, StateHoldsEveryFieldUnderItsOwnNameInDeclaredOrder)
     const JsonValue snapshot = snapshotOf(t);
     std::vector<std::string> names;
     for (const auto& member : snapshot["state"].members)
-        names.push_back(member.first);
+        names.push_back(member.name);
     EXPECT_EQ(names, expected);
 
     std::vector<std::string> top;
     for (const auto& member : snapshot.members)
-        top.push_back(member.first);
+        top.push_back(member.name);
     EXPECT_EQ(top, (std::vector<std::string>{"state", "decimalSeparator", "controls", "picture", "closed"}));
 }
 
@@ -170,7 +170,7 @@ TEST(Snapshot, ControlsWithTextVisibilityCheckedStateAndTableLines)
 
     std::vector<std::string> names;
     for (const auto& member : controls.members)
-        names.push_back(member.first);
+        names.push_back(member.name);
     std::vector<std::string> expected;
     for (const auto& [name, control] : t.controls.all())
         expected.emplace_back(name);

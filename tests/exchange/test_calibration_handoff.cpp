@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace {
@@ -23,6 +25,9 @@ struct JobCase {
     char separator;
     Extended xStart, xEnd, yStart, yEnd;
     std::string expected;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const JobCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class JobFile : public testing::TestWithParam<JobCase> {};

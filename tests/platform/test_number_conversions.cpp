@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <ostream>
+
 #include <array>
 #include <clocale>
 #include <cmath>
@@ -46,6 +50,9 @@ struct AcceptedFloat {
     const char* text;
     char separator;
     Extended expected;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const AcceptedFloat& c, std::ostream* out) { *out << "\"" << c.text << "\" with '" << c.separator << "'"; }
 };
 
 class StrToFloatAccepts : public testing::TestWithParam<AcceptedFloat> {};
@@ -86,6 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct RefusedText {
     const char* text;
     char separator;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const RefusedText& c, std::ostream* out) { *out << "\"" << c.text << "\" with '" << c.separator << "'"; }
 };
 
 class StrToFloatRefuses : public testing::TestWithParam<RefusedText> {};
@@ -128,12 +138,33 @@ TEST(StrToFloat, MessageKeepsTheBlanksOfTheText)
     }
 }
 
+TEST(StrToFloat, MessageCutsAVeryLongText)
+{
+    const std::string longLine = std::string(100, '7') + " x";
+    try {
+        StrToFloat(longLine, ',');
+        FAIL() << "accepted";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "'" + std::string(80, '7') + "...' (102 characters) is not a valid floating point value");
+    }
+    try {
+        StrToInt(std::string(81, '1'));
+        FAIL() << "accepted";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(std::string(error.what()), "'" + std::string(80, '1') + "...' (81 characters) is not a valid integer value");
+    }
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Text to 32-bit integer
 
 struct AcceptedInteger {
     const char* text;
     std::int32_t expected;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const AcceptedInteger& c, std::ostream* out) { *out << "\"" << c.text << "\""; }
 };
 
 class StrToIntAccepts : public testing::TestWithParam<AcceptedInteger> {};
@@ -179,6 +210,9 @@ struct Formatted {
     Extended value;
     const char* comma;
     const char* point;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const Formatted& c, std::ostream* out) { *out << c.point; }
 };
 
 class FloatToStrFormats : public testing::TestWithParam<Formatted> {};
@@ -368,6 +402,9 @@ struct Rounding {
     Extended value;
     int digits;
     Extended expected;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const Rounding& c, std::ostream* out) { *out << static_cast<double>(c.value) << " to " << c.digits << " digits"; }
 };
 
 class RoundToSignificantDigits : public testing::TestWithParam<Rounding> {};
@@ -404,6 +441,10 @@ class UnderACommaLocale : public testing::Test {
   protected:
     void SetUp() override
     {
+        // ./test.sh generates a comma locale of its own and names its folder here; only this test
+        // looks there, so no other program of the test run loads locales from it.
+        if (const char* folder = std::getenv("SPECDESK_TEST_LOCPATH"); folder != nullptr && *folder != '\0')
+            setenv("LOCPATH", folder, 1);
         for (const char* name :
              {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"}) {
             if (std::setlocale(LC_ALL, name) != nullptr &&

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,6 +17,7 @@ struct SplitCase {
     std::string text;
     std::vector<std::string> lines;
     std::string savedAs;
+    friend void PrintTo(const SplitCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class TableTextSplit : public testing::TestWithParam<SplitCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -19,6 +21,9 @@ struct ColumnCase {
     Extended end;
     std::int32_t endPixel;
     std::int32_t column;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const ColumnCase& c, std::ostream* out) { *out << "x " << static_cast<double>(c.x) << " -> column " << c.column; }
 };
 
 class ColumnMapping : public ::testing::TestWithParam<ColumnCase> {};
@@ -50,6 +55,9 @@ struct RowCase {
     Extended end;
     std::int32_t endPixel;
     std::int32_t row;
+
+    // Printed by name: the raw bytes would include padding that was never set.
+    friend void PrintTo(const RowCase& c, std::ostream* out) { *out << "y " << static_cast<double>(c.y) << " -> row " << c.row; }
 };
 
 class RowMapping : public ::testing::TestWithParam<RowCase> {};

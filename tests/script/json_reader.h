@@ -12,27 +12,18 @@
 #include <utility>
 #include <vector>
 
+struct JsonMember;
+
 struct JsonValue {
     enum class Type { Null, Bool, Number, String, Array, Object } type = Type::Null;
     bool boolean = false;
     std::string text; // string value, or the number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    // A vector of a type still incomplete here: std::vector allows it, a std::pair would not.
+    std::vector<JsonMember> members;
 
-    const JsonValue& operator[](std::string_view key) const
-    {
-        for (const auto& [name, value] : members)
-            if (name == key)
-                return value;
-        throw std::out_of_range("no member " + std::string(key));
-    }
-    bool has(std::string_view key) const
-    {
-        for (const auto& member : members)
-            if (member.first == key)
-                return true;
-        return false;
-    }
+    const JsonValue& operator[](std::string_view key) const;
+    bool has(std::string_view key) const;
     long long integer() const { return std::stoll(text); }
     std::vector<std::string> strings() const
     {
@@ -42,6 +33,27 @@ struct JsonValue {
         return result;
     }
 };
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
+};
+
+inline const JsonValue& JsonValue::operator[](std::string_view key) const
+{
+    for (const JsonMember& member : members)
+        if (member.name == key)
+            return member.value;
+    throw std::out_of_range("no member " + std::string(key));
+}
+
+inline bool JsonValue::has(std::string_view key) const
+{
+    for (const JsonMember& member : members)
+        if (member.name == key)
+            return true;
+    return false;
+}
 
 class JsonReader {
 public:
@@ -98,7 +110,7 @@ private:
             do {
                 std::string key = string();
                 expect(':');
-                result.members.emplace_back(std::move(key), value());
+                result.members.push_back({std::move(key), value()});
             } while (peek() == ',' && ++at_);
             expect('}');
         } else if (c == '[') {
