@@ -1,6 +1,7 @@
 #include "app/scripted_ui.h"
 #include "platform/bitmap_file.h"
 #include "plot/draw_plot.h"
+#include "support/example_axes.h"
 #include "table/app_context.h"
 
 #include <benchmark/benchmark.h>
@@ -35,14 +36,7 @@ enum class Far { No, Beside, Across };
  */
 void fillSpectrum(AppState& s, Far far, long double reach)
 {
-    s.XSteps = 10;
-    s.XPixelsPerStep = 70;
-    s.XStart = 4000;
-    s.XStep = 100;
-    s.YSteps = 10;
-    s.YPixelsPerStep = 45;
-    s.YStart = 0;
-    s.YStep = 0.1L;
+    setExampleAxes(s);
     s.PointCount = MaxPoints;
     for (int i = 0; i < MaxPoints; ++i) {
         const long double u = static_cast<long double>(i) / MaxPoints;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/example_axes.h"
+
 #include "platform/colour.h"
 #include "platform/picture.h"
 #include "platform/raster.h"
@@ -85,18 +87,6 @@ inline void setExactAxes(AppState& s)
     s.YStep = 0.5L;
 }
 
-/** The axes of the usual example: X 4000 to 5000 in ten steps of 70 pixels, Y 0 to 1 in ten of 45. */
-inline void setExampleAxes(AppState& s)
-{
-    s.XSteps = 10;
-    s.XPixelsPerStep = 70;
-    s.XStart = 4000;
-    s.XStep = 100;
-    s.YSteps = 10;
-    s.YPixelsPerStep = 45;
-    s.YStart = 0;
-    s.YStep = 0.1L;
-}
 
 /** The data value whose column is `column` on the exact axes. */
 inline Extended xForColumn(Extended column)
