@@ -1,13 +1,11 @@
 #include "platform/program_launcher.h"
+#include "support/fake_program.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <chrono>
 #include <fstream>
-#include <sstream>
-#include <thread>
 
 #include <sys/wait.h>
 
@@ -38,50 +36,6 @@ TEST(SplitCommandLine, SplitsAtBlanksOnly)
     }
 }
 
-std::string contentOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-/**
- * A program that waits (at most 10 s) until the test releases it, then records whether it was
- * released and its arguments, one a line. A launcher that waited for the program would never let the
- * test release it, so the record would say "timeout".
- */
-class FakeProgram {
-public:
-    FakeProgram(const TempFolder& folder, const fs::path& program)
-        : release_(folder / "release"), record_(folder / "record")
-    {
-        fs::create_directories(program.parent_path());
-        std::ofstream(program) << "#!/bin/sh\n"
-                                  "i=0\n"
-                                  "while [ ! -e '" << release_.string() << "' ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i+1)); done\n"
-                                  "if [ -e '" << release_.string() << "' ]; then state=released; else state=timeout; fi\n"
-                                  "printf '%s\\n' \"$state\" \"$@\" > '" << record_.string() << ".part'\n"
-                                  "mv '" << record_.string() << ".part' '" << record_.string() << "'\n";
-        fs::permissions(program, fs::perms::owner_all);
-    }
-
-    bool recorded() const { return fs::exists(record_); }
-
-    /** Lets the program go on, then waits (bounded) for its record. */
-    std::string releaseAndTakeRecord() const
-    {
-        std::ofstream{release_};
-        for (int i = 0; i < 400 && !fs::exists(record_); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return contentOf(record_);
-    }
-
-private:
-    fs::path release_;
-    fs::path record_;
-};
-
 bool hasChildren()
 {
     int status = 0;
@@ -91,7 +45,7 @@ bool hasChildren()
 TEST(LaunchProgram, StartsTheProgramWithoutWaitingAndLeavesNoChild)
 {
     TempFolder drive;
-    const FakeProgram program(drive, drive / "VELK" / "Zantrel.exe");
+    const FakeProgram program(drive / "VELK" / "Zantrel.exe", drive.path(), "calibrator");
     ASSERT_TRUE(launchProgram("C://VELK//Zantrel.exe xsx", 1, DriveMapping(drive.path())));
     EXPECT_FALSE(program.recorded()) << "still waiting for its release";
     EXPECT_FALSE(hasChildren()) << "the program is not a child of ours: nothing to wait for, no zombie";
@@ -102,7 +56,7 @@ TEST(LaunchProgram, StartsTheProgramWithoutWaitingAndLeavesNoChild)
 TEST(LaunchProgram, AddsExeToAProgramWithoutExtension)
 {
     TempFolder drive;
-    const FakeProgram program(drive, drive / "VELK" / "KOLDAR" / "ORVENT.exe");
+    const FakeProgram program(drive / "VELK" / "KOLDAR" / "ORVENT.exe", drive.path(), "cutter");
     ASSERT_TRUE(launchProgram("C://VELK//KOLDAR//ORVENT", 0, DriveMapping(drive.path())));
     EXPECT_EQ(program.releaseAndTakeRecord(), "released\n");
 }
@@ -110,7 +64,7 @@ TEST(LaunchProgram, AddsExeToAProgramWithoutExtension)
 TEST(LaunchProgram, PassesEveryWordLiterallyWithNoShell)
 {
     TempFolder drive;
-    const FakeProgram program(drive, drive / "VELK" / "$HOME" / "p;q.exe");
+    const FakeProgram program(drive / "VELK" / "$HOME" / "p;q.exe", drive.path(), "odd");
     ASSERT_TRUE(launchProgram("C://VELK//$HOME//p;q.exe a;b $HOME `id` $(id) 'x' *", 1, DriveMapping(drive.path())));
     EXPECT_EQ(program.releaseAndTakeRecord(), "released\na;b\n$HOME\n`id`\n$(id)\n'x'\n*\n");
 }
